@@ -1,0 +1,244 @@
+// Calendar dates as OLE Automation date values, proleptic Gregorian, local time without zones.
+//
+// A value's day is its integer part truncated toward zero and its time of day is the magnitude of
+// the fraction, so -1.25 is 1899-12-29 06:00. Every operation clamps its arguments to
+// kMinDateValue..kMaxDateValue first and never fails.
+#include "engine/date_value.h"
+
+#include <chrono>
+#include <cmath>
+#include <ctime>
+#include <string_view>
+
+namespace mirelle {
+namespace {
+
+namespace chr = std::chrono;
+
+constexpr int64_t kUnixEpochOleDay = 25569;  // 1970-01-01 as an OLE day number
+constexpr int32_t kSecondsPerDay = 86400;
+
+// The civil fields of one date-time, to the second.
+struct Civil {
+  int32_t year;
+  int32_t month;   // 1..12
+  int32_t day;     // 1..31
+  int32_t second;  // second of the day, 0..86399
+};
+
+// A clamped value split into its day number and its time of day rounded to the second. The day is
+// counted linearly (day + time of day is the value's LinearDays), so a time that rounds up to
+// 24:00 moves on to the next day's midnight.
+struct DaySecond {
+  int64_t day;     // -657434..2958465
+  int32_t second;  // 0..86399
+};
+
+DaySecond Split(DateValue d) {
+  d = ClampDate(d);
+  const double whole = std::trunc(d);       // -657434..2958465, exact
+  const double fraction = std::fabs(d - whole);  // 0 <= fraction < 1
+  DaySecond out{static_cast<int64_t>(whole), static_cast<int32_t>(std::lround(fraction * kSecondsPerDay))};
+  if (out.second >= kSecondsPerDay) {
+    out.day += 1;
+    out.second = 0;
+  }
+  return out;
+}
+
+// The value of a day number and a time of day: the fraction carries the sign of a negative day.
+DateValue Compose(int64_t day, double timeOfDay) {
+  const double whole = static_cast<double>(day);
+  return ClampDate(day >= 0 ? whole + timeOfDay : whole - timeOfDay);
+}
+
+chr::year_month_day CivilDate(int64_t day) {
+  return chr::year_month_day{chr::sys_days{chr::days{day - kUnixEpochOleDay}}};
+}
+
+Civil ToCivil(DateValue d) {
+  const DaySecond ds = Split(d);
+  const chr::year_month_day ymd = CivilDate(ds.day);
+  return {static_cast<int32_t>(static_cast<int>(ymd.year())), static_cast<int32_t>(static_cast<unsigned>(ymd.month())),
+          static_cast<int32_t>(static_cast<unsigned>(ymd.day())), ds.second};
+}
+
+// The OLE day number of a date whose fields are already known to be valid.
+int64_t DayNumber(int32_t year, int32_t month, int32_t day) {
+  const chr::sys_days days{chr::year{year} / chr::month{static_cast<unsigned>(month)} / chr::day{static_cast<unsigned>(day)}};
+  return days.time_since_epoch().count() + kUnixEpochOleDay;
+}
+
+DateValue FromFields(int32_t year, int32_t month, int32_t day, int32_t secondOfDay) {
+  return Compose(DayNumber(year, month, day), static_cast<double>(secondOfDay) / kSecondsPerDay);
+}
+
+bool ValidFields(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second) {
+  return day >= 1 && day <= DaysInMonth(year, month) && hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 &&
+         second >= 0 && second <= 59;
+}
+
+// Reads 1..maxDigits ASCII digits at `pos`; false when there is none or too many.
+bool ReadDigits(std::string_view s, size_t& pos, size_t maxDigits, int32_t& value) {
+  size_t n = 0;
+  int32_t v = 0;
+  while (pos + n < s.size() && s[pos + n] >= '0' && s[pos + n] <= '9') {
+    if (++n > maxDigits) return false;
+    v = v * 10 + (s[pos + n - 1] - '0');
+  }
+  if (n == 0) return false;
+  pos += n;
+  value = v;
+  return true;
+}
+
+// Consumes `unit` (a GBK character such as 年) at `pos` when it is there.
+bool ReadUnit(std::string_view s, size_t& pos, std::string_view unit) {
+  if (s.substr(pos, unit.size()) != unit) return false;
+  pos += unit.size();
+  return true;
+}
+
+constexpr std::string_view kYear = "年";
+constexpr std::string_view kMonth = "月";
+constexpr std::string_view kDay = "日";
+constexpr std::string_view kHour = "时";
+constexpr std::string_view kMinute = "分";
+constexpr std::string_view kSecond = "秒";
+
+}  // namespace
+
+DateValue SystemClock::Now() const {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+#if defined(_WIN32)
+  localtime_s(&local, &now);
+#else
+  localtime_r(&now, &local);
+#endif
+  const int32_t year = local.tm_year + 1900;
+  const int32_t month = local.tm_mon + 1;
+  if (DaysInMonth(year, month) == 0 || local.tm_mday < 1 || local.tm_mday > DaysInMonth(year, month)) return kMinDateValue;
+  // A leap second (tm_sec 60) is read as the last second of its minute.
+  const int32_t second = local.tm_sec > 59 ? 59 : local.tm_sec;
+  return FromFields(year, month, local.tm_mday, local.tm_hour * 3600 + local.tm_min * 60 + second);
+}
+
+DateValue ClampDate(DateValue d) {
+  if (d > kMaxDateValue) return kMaxDateValue;
+  if (d < kMinDateValue) return kMinDateValue;
+  if (std::isnan(d)) return kMinDateValue;  // no date at all: the lowest date, like an unreadable text
+  return d;
+}
+
+double LinearDays(DateValue d) {
+  d = ClampDate(d);
+  if (d >= 0) return d;
+  const double whole = std::trunc(d);
+  return whole - (d - whole);
+}
+
+DateValue CurrentDateTime(const Clock& clock) { return ClampDate(clock.Now()); }
+
+int32_t YearOf(DateValue d) { return ToCivil(d).year; }
+int32_t MonthOf(DateValue d) { return ToCivil(d).month; }
+int32_t DayOf(DateValue d) { return ToCivil(d).day; }
+
+int32_t WeekdayOf(DateValue d) {
+  const chr::weekday wd{chr::sys_days{chr::days{Split(d).day - kUnixEpochOleDay}}};
+  return static_cast<int32_t>(wd.c_encoding()) + 1;  // c_encoding: 0 = Sunday
+}
+
+int32_t DaysInMonth(int32_t year, int32_t month) {
+  if (year < 100 || year > 9999 || month < 1 || month > 12) return 0;
+  static constexpr int32_t kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month == 2 && ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0)) return 29;
+  return kDays[month - 1];
+}
+
+DateValue AddDays(DateValue d, int32_t n) {
+  d = ClampDate(d);
+  if (n == 0) return d;
+  const double whole = std::trunc(d);
+  // The day moves linearly; the time of day (the fraction's magnitude) stays as it was.
+  return Compose(static_cast<int64_t>(whole) + n, std::fabs(d - whole));
+}
+
+DateValue AddMonths(DateValue d, int32_t n) {
+  d = ClampDate(d);
+  if (n == 0) return d;
+  const Civil c = ToCivil(d);
+  // Months counted from year 0: floor division carries whole years in both directions.
+  const int64_t monthIndex = static_cast<int64_t>(c.year) * 12 + (c.month - 1) + n;
+  int64_t year = monthIndex >= 0 ? monthIndex / 12 : -((-monthIndex + 11) / 12);
+  const int32_t month = static_cast<int32_t>(monthIndex - year * 12) + 1;
+  if (year < 100) year = 100;
+  if (year > 9999) year = 9999;
+  const int32_t y = static_cast<int32_t>(year);
+  const int32_t lastDay = DaysInMonth(y, month);
+  const int32_t day = c.day > lastDay ? lastDay : c.day;
+  return FromFields(y, month, day, c.second);
+}
+
+double DaysBetween(DateValue a, DateValue b) { return LinearDays(a) - LinearDays(b); }
+
+DateValue DateOnly(DateValue d) { return Compose(Split(d).day, 0.0); }
+
+std::string DateToText(DateValue d) {
+  const Civil c = ToCivil(d);
+  std::string text;
+  text.reserve(32);
+  text += std::to_string(c.year);
+  text += kYear;
+  text += std::to_string(c.month);
+  text += kMonth;
+  text += std::to_string(c.day);
+  text += kDay;
+  if (c.second != 0) {
+    const int32_t hour = c.second / 3600;
+    const int32_t minute = c.second / 60 % 60;
+    const int32_t second = c.second % 60;
+    text += std::to_string(hour);
+    text += kHour;
+    if (minute != 0 || second != 0) {
+      text += std::to_string(minute);
+      text += kMinute;
+      if (second != 0) {
+        text += std::to_string(second);
+        text += kSecond;
+      }
+    }
+  }
+  return text;
+}
+
+// Accepts exactly: year digits (up to 4) 年, month (1-2 digits) 月, day (1-2 digits) 日, then
+// optionally hour 时, optionally after it minute 分, optionally after that second 秒 (1-2 digits
+// each), and nothing else: no blanks, no other separators.
+DateValue DateFromText(const std::string& s) {
+  const std::string_view text(s);
+  size_t pos = 0;
+  int32_t year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  if (!ReadDigits(text, pos, 4, year) || !ReadUnit(text, pos, kYear)) return kMinDateValue;
+  if (!ReadDigits(text, pos, 2, month) || !ReadUnit(text, pos, kMonth)) return kMinDateValue;
+  if (!ReadDigits(text, pos, 2, day) || !ReadUnit(text, pos, kDay)) return kMinDateValue;
+  if (pos < text.size()) {
+    if (!ReadDigits(text, pos, 2, hour) || !ReadUnit(text, pos, kHour)) return kMinDateValue;
+    if (pos < text.size()) {
+      if (!ReadDigits(text, pos, 2, minute) || !ReadUnit(text, pos, kMinute)) return kMinDateValue;
+      if (pos < text.size()) {
+        if (!ReadDigits(text, pos, 2, second) || !ReadUnit(text, pos, kSecond)) return kMinDateValue;
+      }
+    }
+  }
+  if (pos != text.size() || !ValidFields(year, month, day, hour, minute, second)) return kMinDateValue;
+  return FromFields(year, month, day, hour * 3600 + minute * 60 + second);
+}
+
+bool DateBefore(DateValue a, DateValue b) { return LinearDays(a) < LinearDays(b); }
+bool DateAfter(DateValue a, DateValue b) { return LinearDays(a) > LinearDays(b); }
+bool DateNotBefore(DateValue a, DateValue b) { return LinearDays(a) >= LinearDays(b); }
+bool DateNotAfter(DateValue a, DateValue b) { return LinearDays(a) <= LinearDays(b); }
+bool DateEquals(DateValue a, DateValue b) { return ClampDate(a) == ClampDate(b); }
+
+}  // namespace mirelle
