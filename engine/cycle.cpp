@@ -92,18 +92,24 @@ DateValue PeriodEnd(DateValue start, double periodLength) {
 }
 
 // The rules in their order; the first match wins. So where a period's last day falls on the first
-// day of the next ovulation period (cycle 26, period 8) the day is a period day.
+// day of the next ovulation period (cycle 26, period 8) the day is a period day. Ordering is by
+// LinearDays (the day's own count is taken once), equality is exact.
 Phase PhaseOfDay(const PhaseTables& t, DateValue d) {
-  if (DateBefore(d, t.periodStart[0])) return Phase::NotSet;
+  const double day = LinearDays(d);
+  if (day < LinearDays(t.periodStart[0])) return Phase::NotSet;
   for (int k = 0; k < kPredictedPeriods; ++k) {
-    if (DateNotBefore(d, t.periodStart[k]) && DateNotAfter(d, t.periodEnd[k])) return Phase::Period;
+    const double periodEnd = LinearDays(t.periodEnd[k]);
+    if (day >= LinearDays(t.periodStart[k]) && day <= periodEnd) return Phase::Period;
     if (k == kPredictedPeriods - 1) break;
     const int n = k + 1;
-    if (DateAfter(d, t.periodEnd[k]) && DateBefore(d, t.ovulationStart[n])) return Phase::SafeBefore;
-    if (DateNotBefore(d, t.ovulationStart[n]) && DateBefore(d, t.ovulationDay[n])) return Phase::OvulationPeriod;
+    const double ovulationStart = LinearDays(t.ovulationStart[n]);
+    const double ovulationDay = LinearDays(t.ovulationDay[n]);
+    const double ovulationEnd = LinearDays(t.ovulationEnd[n]);
+    if (day > periodEnd && day < ovulationStart) return Phase::SafeBefore;
+    if (day >= ovulationStart && day < ovulationDay) return Phase::OvulationPeriod;
     if (DateEquals(d, t.ovulationDay[n])) return Phase::OvulationDay;
-    if (DateAfter(d, t.ovulationDay[n]) && DateNotAfter(d, t.ovulationEnd[n])) return Phase::OvulationPeriod;
-    if (DateAfter(d, t.ovulationEnd[n]) && DateBefore(d, t.periodStart[n])) return Phase::SafeAfter;
+    if (day > ovulationDay && day <= ovulationEnd) return Phase::OvulationPeriod;
+    if (day > ovulationEnd && day < LinearDays(t.periodStart[n])) return Phase::SafeAfter;
   }
   return Phase::NotSet;
 }

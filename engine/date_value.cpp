@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <ctime>
 #include <string_view>
 
@@ -78,33 +79,49 @@ bool ValidFields(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t
          second >= 0 && second <= 59;
 }
 
-// Reads 1..maxDigits ASCII digits at `pos`; false when there is none or too many.
-bool ReadDigits(std::string_view s, size_t& pos, size_t maxDigits, int32_t& value) {
-  size_t n = 0;
-  int32_t v = 0;
-  while (pos + n < s.size() && s[pos + n] >= '0' && s[pos + n] <= '9') {
-    if (++n > maxDigits) return false;
-    v = v * 10 + (s[pos + n - 1] - '0');
-  }
-  if (n == 0) return false;
-  pos += n;
-  value = v;
-  return true;
-}
-
-// Consumes `unit` (a GBK character such as 年) at `pos` when it is there.
-bool ReadUnit(std::string_view s, size_t& pos, std::string_view unit) {
-  if (s.substr(pos, unit.size()) != unit) return false;
-  pos += unit.size();
-  return true;
-}
-
 constexpr std::string_view kYear = "年";
 constexpr std::string_view kMonth = "月";
 constexpr std::string_view kDay = "日";
 constexpr std::string_view kHour = "时";
 constexpr std::string_view kMinute = "分";
 constexpr std::string_view kSecond = "秒";
+
+// Writes a non-negative number below 10000 in decimal and its unit; returns the new end.
+char* AppendField(char* out, int32_t value, std::string_view unit) {
+  char digits[4];
+  int n = 0;
+  do {
+    digits[n++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value > 0 && n < 4);
+  while (n > 0) *out++ = digits[--n];
+  std::memcpy(out, unit.data(), unit.size());
+  return out + unit.size();
+}
+
+// Reads "digits unit" fields of a date text from left to right.
+struct TextReader {
+  const char* pos;
+  const char* end;
+
+  bool AtEnd() const { return pos == end; }
+
+  // 1..maxDigits ASCII digits followed by `unit` (a GBK character such as 年).
+  bool Field(int maxDigits, std::string_view unit, int32_t& value) {
+    int32_t v = 0;
+    int n = 0;
+    while (pos != end && *pos >= '0' && *pos <= '9') {
+      if (++n > maxDigits) return false;
+      v = v * 10 + (*pos++ - '0');
+    }
+    if (n == 0 || static_cast<size_t>(end - pos) < unit.size() || std::memcmp(pos, unit.data(), unit.size()) != 0) {
+      return false;
+    }
+    pos += unit.size();
+    value = v;
+    return true;
+  }
+};
 
 }  // namespace
 
@@ -186,52 +203,35 @@ DateValue DateOnly(DateValue d) { return Compose(Split(d).day, 0.0); }
 
 std::string DateToText(DateValue d) {
   const Civil c = ToCivil(d);
-  std::string text;
-  text.reserve(32);
-  text += std::to_string(c.year);
-  text += kYear;
-  text += std::to_string(c.month);
-  text += kMonth;
-  text += std::to_string(c.day);
-  text += kDay;
+  char buffer[64];
+  char* out = buffer;
+  out = AppendField(out, c.year, kYear);
+  out = AppendField(out, c.month, kMonth);
+  out = AppendField(out, c.day, kDay);
   if (c.second != 0) {
     const int32_t hour = c.second / 3600;
     const int32_t minute = c.second / 60 % 60;
     const int32_t second = c.second % 60;
-    text += std::to_string(hour);
-    text += kHour;
+    out = AppendField(out, hour, kHour);
     if (minute != 0 || second != 0) {
-      text += std::to_string(minute);
-      text += kMinute;
-      if (second != 0) {
-        text += std::to_string(second);
-        text += kSecond;
-      }
+      out = AppendField(out, minute, kMinute);
+      if (second != 0) out = AppendField(out, second, kSecond);
     }
   }
-  return text;
+  return std::string(buffer, out);
 }
 
 // Accepts exactly: year digits (up to 4) 年, month (1-2 digits) 月, day (1-2 digits) 日, then
 // optionally hour 时, optionally after it minute 分, optionally after that second 秒 (1-2 digits
 // each), and nothing else: no blanks, no other separators.
 DateValue DateFromText(const std::string& s) {
-  const std::string_view text(s);
-  size_t pos = 0;
+  TextReader r{s.data(), s.data() + s.size()};
   int32_t year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-  if (!ReadDigits(text, pos, 4, year) || !ReadUnit(text, pos, kYear)) return kMinDateValue;
-  if (!ReadDigits(text, pos, 2, month) || !ReadUnit(text, pos, kMonth)) return kMinDateValue;
-  if (!ReadDigits(text, pos, 2, day) || !ReadUnit(text, pos, kDay)) return kMinDateValue;
-  if (pos < text.size()) {
-    if (!ReadDigits(text, pos, 2, hour) || !ReadUnit(text, pos, kHour)) return kMinDateValue;
-    if (pos < text.size()) {
-      if (!ReadDigits(text, pos, 2, minute) || !ReadUnit(text, pos, kMinute)) return kMinDateValue;
-      if (pos < text.size()) {
-        if (!ReadDigits(text, pos, 2, second) || !ReadUnit(text, pos, kSecond)) return kMinDateValue;
-      }
-    }
-  }
-  if (pos != text.size() || !ValidFields(year, month, day, hour, minute, second)) return kMinDateValue;
+  if (!r.Field(4, kYear, year) || !r.Field(2, kMonth, month) || !r.Field(2, kDay, day)) return kMinDateValue;
+  if (!r.AtEnd() && !r.Field(2, kHour, hour)) return kMinDateValue;
+  if (!r.AtEnd() && !r.Field(2, kMinute, minute)) return kMinDateValue;
+  if (!r.AtEnd() && !r.Field(2, kSecond, second)) return kMinDateValue;
+  if (!r.AtEnd() || !ValidFields(year, month, day, hour, minute, second)) return kMinDateValue;
   return FromFields(year, month, day, hour * 3600 + minute * 60 + second);
 }
 

@@ -92,7 +92,14 @@ uint32_t DayColour(int32_t year, int32_t month, const std::string& caption, cons
   // The form's placeholder "_", an empty caption and 0 are no day.
   if (std::fabs(ReadNumber(caption)) <= kTolerance) return kNeutralCellColour;
   // A caption that is no day of this month (32, 33, ...) gives the lowest date, which is NotSet.
-  const DateValue day = DateFromText(std::to_string(year) + kYear + std::to_string(month) + kMonth + caption + kDay);
+  std::string text = std::to_string(year);
+  text.reserve(text.size() + caption.size() + 10);
+  text += kYear;
+  text += std::to_string(month);
+  text += kMonth;
+  text += caption;
+  text += kDay;
+  const DateValue day = DateFromText(text);
   return ColourOfPhase(PhaseOfDay(tables, day), colours);
 }
 

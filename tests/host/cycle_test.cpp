@@ -12,12 +12,12 @@
 namespace mirelle {
 namespace {
 
-using testing::DiscardingCycleView;
-using testing::FakeCycleView;
-using testing::FixedClock;
-using testing::OleDay;
-using testing::OleTime;
-using testing::SequenceClock;
+using engine_fakes::DiscardingCycleView;
+using engine_fakes::FakeCycleView;
+using engine_fakes::FixedClock;
+using engine_fakes::OleDay;
+using engine_fakes::OleTime;
+using engine_fakes::SequenceClock;
 
 const std::string kCycleMessage =
     "　　月经周期一般为26-35天。\r\n　　您的月经周期不在此范围，无法应用本程序为您计算，请注意调理。";

@@ -13,8 +13,8 @@
 namespace mirelle {
 namespace {
 
-using testing::OleDay;
-using testing::OleTime;
+using engine_fakes::OleDay;
+using engine_fakes::OleTime;
 
 bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 int MonthLength(int y, int m) {
@@ -285,7 +285,7 @@ TEST(Dates, SystemClockGivesTheLocalTimeToTheSecond) {
   EXPECT_GE(now, ole(before) - 1e-9);
   EXPECT_LE(now, ole(after) + 1e-9);
   EXPECT_EQ(DateFromText(DateToText(now)), now) << "a whole second";
-  EXPECT_EQ(CurrentDateTime(testing::FixedClock(kMaxDateValue + 5)), kMaxDateValue);
+  EXPECT_EQ(CurrentDateTime(engine_fakes::FixedClock(kMaxDateValue + 5)), kMaxDateValue);
 }
 
 }  // namespace

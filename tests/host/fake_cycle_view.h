@@ -15,7 +15,7 @@
 #include "engine/cycle.h"
 #include "engine/today_phase.h"
 
-namespace mirelle::testing {
+namespace mirelle::engine_fakes {
 
 // OLE day number of a civil date, computed with <chrono> rather than with the engine.
 inline DateValue OleDay(int year, unsigned month, unsigned day) {
@@ -148,4 +148,4 @@ struct RecordingTray : TrayIconSink {
   void SetTrayIcon(const IconImage& image, const std::string& tip) override { calls.push_back({&image, tip}); }
 };
 
-}  // namespace mirelle::testing
+}  // namespace mirelle::engine_fakes

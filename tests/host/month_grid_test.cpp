@@ -9,9 +9,9 @@
 namespace mirelle {
 namespace {
 
-using testing::FakeCycleView;
-using testing::FixedClock;
-using testing::OleDay;
+using engine_fakes::FakeCycleView;
+using engine_fakes::FixedClock;
+using engine_fakes::OleDay;
 
 // Distinct from the defaults and from each other, so a swapped colour shows.
 constexpr PhaseColours kColours{101, 202, 303, 404};
@@ -48,14 +48,14 @@ TEST(MonthGrid, EachMonthShape) {
       for (int i = 0; i < kMonthGridCells; ++i) view.Cell(calendar, i) = {"old" + std::to_string(i), i % 2 == 0, 7};
       LayoutMonthGrid(view, calendar, r.year, r.month, PhaseTables{}, kColours);
       for (int i = 0; i < kMonthGridCells; ++i) {
-        const testing::FakeCell& cell = view.Cell(calendar, i);
+        const engine_fakes::FakeCell& cell = view.Cell(calendar, i);
         EXPECT_EQ(cell.visible, i >= r.offset && i < r.offset + r.days) << "cell " << i;
         EXPECT_EQ(cell.caption, i < r.offset ? "old" + std::to_string(i) : std::to_string(i - r.offset + 1))
             << "cell " << i;
         EXPECT_EQ(cell.colour, kNeutralCellColour) << "cell " << i;  // nothing computed yet
       }
       for (int i = 0; i < kMonthGridCells; ++i) {
-        EXPECT_EQ(view.Cell(3 - calendar, i), testing::FakeCell{}) << "the other calendar, cell " << i;
+        EXPECT_EQ(view.Cell(3 - calendar, i), engine_fakes::FakeCell{}) << "the other calendar, cell " << i;
       }
     }
   }

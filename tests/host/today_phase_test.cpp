@@ -10,11 +10,11 @@
 namespace mirelle {
 namespace {
 
-using testing::FakeCycleView;
-using testing::FixedClock;
-using testing::OleDay;
-using testing::OleTime;
-using testing::RecordingTray;
+using engine_fakes::FakeCycleView;
+using engine_fakes::FixedClock;
+using engine_fakes::OleDay;
+using engine_fakes::OleTime;
+using engine_fakes::RecordingTray;
 
 const std::string kTitle = "Mirelle生理周期自测";
 
