@@ -7,9 +7,7 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstring>
 #include <ctime>
-#include <string_view>
 
 namespace mirelle {
 namespace {
@@ -37,9 +35,10 @@ struct DaySecond {
 
 DaySecond Split(DateValue d) {
   d = ClampDate(d);
-  const double whole = std::trunc(d);       // -657434..2958465, exact
-  const double fraction = std::fabs(d - whole);  // 0 <= fraction < 1
-  DaySecond out{static_cast<int64_t>(whole), static_cast<int32_t>(std::lround(fraction * kSecondsPerDay))};
+  const auto whole = static_cast<int64_t>(d);  // toward zero; exact in the clamped range
+  double fraction = d - static_cast<double>(whole);
+  if (fraction < 0) fraction = -fraction;  // 0 <= fraction < 1
+  DaySecond out{whole, static_cast<int32_t>(fraction * kSecondsPerDay + 0.5)};
   if (out.second >= kSecondsPerDay) {
     out.day += 1;
     out.second = 0;
@@ -79,15 +78,20 @@ bool ValidFields(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t
          second >= 0 && second <= 59;
 }
 
-constexpr std::string_view kYear = "年";
-constexpr std::string_view kMonth = "月";
-constexpr std::string_view kDay = "日";
-constexpr std::string_view kHour = "时";
-constexpr std::string_view kMinute = "分";
-constexpr std::string_view kSecond = "秒";
+// The unit characters of a date text, each one double-byte GBK character.
+struct Unit {
+  char lead, trail;
+};
+constexpr Unit MakeUnit(const char (&gbk)[3]) { return {gbk[0], gbk[1]}; }
+constexpr Unit kYear = MakeUnit("年");
+constexpr Unit kMonth = MakeUnit("月");
+constexpr Unit kDay = MakeUnit("日");
+constexpr Unit kHour = MakeUnit("时");
+constexpr Unit kMinute = MakeUnit("分");
+constexpr Unit kSecond = MakeUnit("秒");
 
 // Writes a non-negative number below 10000 in decimal and its unit; returns the new end.
-char* AppendField(char* out, int32_t value, std::string_view unit) {
+char* AppendField(char* out, int32_t value, Unit unit) {
   char digits[4];
   int n = 0;
   do {
@@ -95,8 +99,9 @@ char* AppendField(char* out, int32_t value, std::string_view unit) {
     value /= 10;
   } while (value > 0 && n < 4);
   while (n > 0) *out++ = digits[--n];
-  std::memcpy(out, unit.data(), unit.size());
-  return out + unit.size();
+  *out++ = unit.lead;
+  *out++ = unit.trail;
+  return out;
 }
 
 // Reads "digits unit" fields of a date text from left to right.
@@ -107,17 +112,15 @@ struct TextReader {
   bool AtEnd() const { return pos == end; }
 
   // 1..maxDigits ASCII digits followed by `unit` (a GBK character such as 年).
-  bool Field(int maxDigits, std::string_view unit, int32_t& value) {
+  bool Field(int maxDigits, Unit unit, int32_t& value) {
     int32_t v = 0;
     int n = 0;
     while (pos != end && *pos >= '0' && *pos <= '9') {
       if (++n > maxDigits) return false;
       v = v * 10 + (*pos++ - '0');
     }
-    if (n == 0 || static_cast<size_t>(end - pos) < unit.size() || std::memcmp(pos, unit.data(), unit.size()) != 0) {
-      return false;
-    }
-    pos += unit.size();
+    if (n == 0 || end - pos < 2 || pos[0] != unit.lead || pos[1] != unit.trail) return false;
+    pos += 2;
     value = v;
     return true;
   }
@@ -218,7 +221,7 @@ std::string DateToText(DateValue d) {
       if (second != 0) out = AppendField(out, second, kSecond);
     }
   }
-  return std::string(buffer, out);
+  return std::string(buffer, static_cast<size_t>(out - buffer));
 }
 
 // Accepts exactly: year digits (up to 4) 年, month (1-2 digits) 月, day (1-2 digits) 日, then

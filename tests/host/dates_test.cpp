@@ -52,16 +52,22 @@ TEST(Dates, KnownDaysHaveTheirFieldsAndWeekdays) {
   }
 }
 
-// Every day of the valid range: consecutive civil dates, weekdays in sequence, and the midnight
-// text read back to the same value.
+// Every day of the valid range: its text names the day after the previous one, the text reads
+// back to the same value, and the weekdays run in sequence.
 TEST(Dates, EveryDayOfTheRangeIsConsecutiveAndRoundTripsThroughText) {
   int year = 100, month = 1, day = 1, weekday = WeekdayOf(kMinDateValue);
+  std::string monthText;  // "100年1月", renewed each month
+  std::string dayText[32];
+  for (int i = 1; i <= 31; ++i) dayText[i] = std::to_string(i) + "日";
   int64_t failures = 0;
   for (int64_t n = static_cast<int64_t>(kMinDateValue); n <= static_cast<int64_t>(kMaxDateValue); ++n) {
+    if (day == 1) monthText = std::to_string(year) + "年" + std::to_string(month) + "月";
     const DateValue d = static_cast<DateValue>(n);
-    const bool ok = YearOf(d) == year && MonthOf(d) == month && DayOf(d) == day && WeekdayOf(d) == weekday &&
-                    DateOnly(d) == d && DateFromText(DateToText(d)) == d;
-    if (!ok && ++failures <= 5) ADD_FAILURE() << "day " << n << " (" << year << "-" << month << "-" << day << ")";
+    const std::string text = DateToText(d);
+    const bool ok = text.size() > monthText.size() && text.compare(0, monthText.size(), monthText) == 0 &&
+                    text.compare(monthText.size(), std::string::npos, dayText[day]) == 0 &&
+                    DateFromText(text) == d && WeekdayOf(d) == weekday;
+    if (!ok && ++failures <= 5) ADD_FAILURE() << "day " << n << ": " << year << "-" << month << "-" << day;
     weekday = weekday % 7 + 1;
     if (++day > MonthLength(year, month)) {
       day = 1;
@@ -70,6 +76,21 @@ TEST(Dates, EveryDayOfTheRangeIsConsecutiveAndRoundTripsThroughText) {
   }
   EXPECT_EQ(failures, 0);
   EXPECT_EQ(year, 10000) << "the range ends on 9999-12-31";
+}
+
+// The field accessors and DateOnly on every day of four centuries, 1600-01-01 to 1999-12-31.
+TEST(Dates, FieldsOfEveryDayOfFourCenturies) {
+  int year = 1600, month = 1, day = 1;
+  int failures = 0;
+  for (DateValue d = OleDay(1600, 1, 1); d < OleDay(2000, 1, 1); ++d) {
+    const bool ok = YearOf(d) == year && MonthOf(d) == month && DayOf(d) == day && DateOnly(d >= 0 ? d + 0.75 : d - 0.75) == d;
+    if (!ok && ++failures <= 5) ADD_FAILURE() << year << "-" << month << "-" << day;
+    if (++day > MonthLength(year, month)) {
+      day = 1;
+      if (++month > 12) month = 1, ++year;
+    }
+  }
+  EXPECT_EQ(failures, 0);
 }
 
 TEST(Dates, EverySecondOfADayRoundTripsThroughText) {

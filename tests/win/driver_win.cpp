@@ -101,8 +101,10 @@ std::vector<HWND> WindowsOf(DWORD processId, bool visibleOnly) {
 }
 
 std::wstring WindowText(HWND window) {
+  // GetWindowText does not ask a control of another process; WM_GETTEXT does.
   wchar_t text[4096] = {};
-  ::GetWindowTextW(window, text, 4096);
+  DWORD_PTR copied = 0;
+  ::SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &copied);
   return text;
 }
 
