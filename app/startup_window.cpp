@@ -43,13 +43,14 @@ const FormSpec& StartupWindow::Form() {
       .caption = "启动窗口",
       .designSize = {178, 97},
       .background = 0xC06000,
+      .textColour = 0xFFFFFF,
       .topmost = true,
       .taskbarButton = false,
       .escapeCloses = true,
       .controls =
           {
               {kStatusLabel, ControlKind::Label, {2, 2, 174, 22}, "\r\n今日处于"},
-              {kCloseLabelName, ControlKind::Label, {164, 7, 12, 11}, kCloseLabel},
+              {kCloseLabelName, ControlKind::Label, {164, 7, 12, 11}, kCloseLabel, {}, Align::Centre},
           },
       .menus = {{texts::kTrayMenu,
                  {texts::kItemShowMainWindow, "-", texts::kItemShowTip, "-", texts::kItemChangePassword, "-",

@@ -26,7 +26,7 @@ struct Size {
 };
 
 enum class ControlKind { Label, Edit, DatePicker, Button, PictureButton, GroupBox };
-enum class Align { Left, Centre };
+enum class Align { Left, LeftMiddle, Centre };  // Centre is also vertically centred
 inline constexpr uint32_t kFormColour = 0xFFFFFFFFu;  // "use the window's own colour"
 
 // One control of a window's design: place relative to its group box (or to the window).

@@ -20,19 +20,19 @@ constexpr const char* kDay = "日";
 // Cell names are asked for on every layout: built once.
 using NameTable = std::array<std::string, kMonthGridCells>;
 
-NameTable BuildNames(const char* suffix) {
+NameTable BuildNames(bool secondCalendar) {
   NameTable names;
   for (int i = 0; i < kMonthGridCells; ++i) {
-    const int row = i / kDaysPerWeek + 1;
-    const int column = i % kDaysPerWeek + 1;
-    names[i] = "h" + std::to_string(row) + "s" + std::to_string(column) + suffix;
+    const char name[] = {'h', static_cast<char>('1' + i / kDaysPerWeek), 's', static_cast<char>('1' + i % kDaysPerWeek),
+                         'b'};
+    names[i] = std::string(name, secondCalendar ? 5 : 4);
   }
   return names;
 }
 
 const NameTable& NamesOf(int calendar) {
-  static const NameTable calendar1 = BuildNames("");
-  static const NameTable calendar2 = BuildNames("b");
+  static const NameTable calendar1 = BuildNames(false);
+  static const NameTable calendar2 = BuildNames(true);
   return calendar == 2 ? calendar2 : calendar1;
 }
 
@@ -53,6 +53,27 @@ uint32_t ColourOfPhase(Phase phase, const PhaseColours& colours) {
   return kNeutralCellColour;
 }
 
+// "2011年5月": the start of the date text of every day of a month.
+std::string MonthText(int32_t year, int32_t month) {
+  std::string text = std::to_string(year);
+  text += kYear;
+  text += std::to_string(month);
+  text += kMonth;
+  return text;
+}
+
+// The colour of the cell captioned `caption` in the month whose date texts start with `monthText`.
+uint32_t CaptionColour(const std::string& monthText, const std::string& caption, const PhaseTables& tables,
+                       const PhaseColours& colours) {
+  // The form's placeholder "_", an empty caption and 0 are no day.
+  if (std::fabs(ReadNumber(caption)) <= kTolerance) return kNeutralCellColour;
+  // A caption that is no day of this month (32, 33, ...) gives the lowest date, which is NotSet.
+  std::string text = monthText;
+  text += caption;
+  text += kDay;
+  return ColourOfPhase(PhaseOfDay(tables, DateFromText(text)), colours);
+}
+
 }  // namespace
 
 std::string CellName(int calendar, int index) {
@@ -68,7 +89,8 @@ void LayoutMonthGrid(CycleView& view, int calendar, int32_t year, int32_t month,
   const NameTable& names = NamesOf(calendar);
   for (const std::string& name : names) view.SetCellVisible(name, true);
 
-  const DateValue first = DateFromText(std::to_string(year) + kYear + std::to_string(month) + kMonth + "1" + kDay);
+  const std::string monthText = MonthText(year, month);
+  const DateValue first = DateFromText(monthText + "1" + kDay);
   const int offset = WeekdayOf(first) - 1;  // 0 (Sunday) .. 6 (Saturday)
   for (int i = 0; i < offset; ++i) view.SetCellVisible(names[i], false);
 
@@ -83,24 +105,13 @@ void LayoutMonthGrid(CycleView& view, int calendar, int32_t year, int32_t month,
 
   for (int i = 0; i < kMonthGridCells; ++i) {
     const std::string caption = i < offset ? view.CellCaption(names[i]) : captions[i];
-    view.SetCellColour(names[i], DayColour(year, month, caption, tables, colours));
+    view.SetCellColour(names[i], CaptionColour(monthText, caption, tables, colours));
   }
 }
 
 uint32_t DayColour(int32_t year, int32_t month, const std::string& caption, const PhaseTables& tables,
                    const PhaseColours& colours) {
-  // The form's placeholder "_", an empty caption and 0 are no day.
-  if (std::fabs(ReadNumber(caption)) <= kTolerance) return kNeutralCellColour;
-  // A caption that is no day of this month (32, 33, ...) gives the lowest date, which is NotSet.
-  std::string text = std::to_string(year);
-  text.reserve(text.size() + caption.size() + 10);
-  text += kYear;
-  text += std::to_string(month);
-  text += kMonth;
-  text += caption;
-  text += kDay;
-  const DateValue day = DateFromText(text);
-  return ColourOfPhase(PhaseOfDay(tables, day), colours);
+  return CaptionColour(MonthText(year, month), caption, tables, colours);
 }
 
 }  // namespace mirelle

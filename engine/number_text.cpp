@@ -41,39 +41,10 @@ int64_t MagnitudeOf(std::string_view mantissa, int64_t exponent) {
   return leading + exponent;
 }
 
-}  // namespace
-
-std::string FullWidthToAscii(const std::string& gbk) {
-  std::string out;
-  out.reserve(gbk.size());
-  for (size_t i = 0; i < gbk.size();) {
-    const auto lead = static_cast<unsigned char>(gbk[i]);
-    if (!IsGbkLead(lead) || i + 1 >= gbk.size() || !IsGbkTrail(static_cast<unsigned char>(gbk[i + 1]))) {
-      // ASCII, or a byte that starts no valid double-byte character: kept as it is, and the next
-      // byte is read afresh (it may itself start a character).
-      out += gbk[i];
-      ++i;
-      continue;
-    }
-    const auto trail = static_cast<unsigned char>(gbk[i + 1]);
-    if (lead == 0xA3 && trail >= 0xA1 && trail <= 0xFE) {
-      out += static_cast<char>(trail - 0x80);  // ！(A3A1) .. ～(A3FE) -> '!' .. '~'
-    } else if (lead == 0xA1 && trail == 0xA1) {
-      out += ' ';  // ideographic space
-    } else {
-      out += gbk[i];
-      out += gbk[i + 1];
-    }
-    i += 2;
-  }
-  return out;
-}
-
 // Accepts: blanks, an optional sign, digits with at most one point (at least one digit in all),
 // then an optional exponent (e or E, optional sign, at least one digit). Everything after the
 // longest such prefix is ignored; a text without one reads as 0.
-double ReadNumber(const std::string& gbk) {
-  const std::string text = FullWidthToAscii(gbk);
+double ReadAsciiNumber(std::string_view text) {
   size_t pos = 0;
   while (pos < text.size() && IsBlank(text[pos])) ++pos;
   bool negative = false;
@@ -108,6 +79,15 @@ double ReadNumber(const std::string& gbk) {
     }
   }
 
+  // Whole numbers of up to 15 digits (day numbers, typed lengths) are exact as doubles: no need
+  // for the general conversion.
+  if (mantissaEnd == pos && digits == mantissaEnd - mantissaBegin && digits <= 15) {
+    int64_t whole = 0;
+    for (size_t i = mantissaBegin; i < mantissaEnd; ++i) whole = whole * 10 + (text[i] - '0');
+    const auto value = static_cast<double>(whole);
+    return negative ? -value : value;
+  }
+
   // from_chars takes no leading sign and never reads words or hexadecimal: it sees only the
   // characters accepted above.
   double value = 0.0;
@@ -120,6 +100,42 @@ double ReadNumber(const std::string& gbk) {
     value = 0.0;  // cannot happen for the accepted forms; read as no number rather than guess
   }
   return negative ? -value : value;
+}
+
+}  // namespace
+
+std::string FullWidthToAscii(const std::string& gbk) {
+  std::string out;
+  out.reserve(gbk.size());
+  for (size_t i = 0; i < gbk.size();) {
+    const auto lead = static_cast<unsigned char>(gbk[i]);
+    if (!IsGbkLead(lead) || i + 1 >= gbk.size() || !IsGbkTrail(static_cast<unsigned char>(gbk[i + 1]))) {
+      // ASCII, or a byte that starts no valid double-byte character: kept as it is, and the next
+      // byte is read afresh (it may itself start a character).
+      out += gbk[i];
+      ++i;
+      continue;
+    }
+    const auto trail = static_cast<unsigned char>(gbk[i + 1]);
+    if (lead == 0xA3 && trail >= 0xA1 && trail <= 0xFE) {
+      out += static_cast<char>(trail - 0x80);  // ！(A3A1) .. ～(A3FE) -> '!' .. '~'
+    } else if (lead == 0xA1 && trail == 0xA1) {
+      out += ' ';  // ideographic space
+    } else {
+      out += gbk[i];
+      out += gbk[i + 1];
+    }
+    i += 2;
+  }
+  return out;
+}
+
+double ReadNumber(const std::string& gbk) {
+  // Most texts are plain ASCII and need no conversion.
+  bool ascii = true;
+  for (char c : gbk) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  if (ascii) return ReadAsciiNumber(gbk);
+  return ReadAsciiNumber(FullWidthToAscii(gbk));
 }
 
 }  // namespace mirelle

@@ -48,31 +48,35 @@ constexpr char kDefaultPeriodCaption[] = "例假持续";
 constexpr char kDefaultDateCaption[] = "上次例假";
 constexpr char kTitlePrefix[] = "Qumo软件之Mirelle生理周期自测 v1.12 [";
 
+// The painted frame: title bar, edges and bottom line in the program's colour, white text.
+constexpr uint32_t kFrameColour = 0x9370DB;  // RGB 219, 112, 147
+constexpr uint32_t kFrameText = 0xFFFFFF;
+
 std::vector<ControlSpec> BuildControls() {
   std::vector<ControlSpec> controls = {
-      {kTitleLabel, ControlKind::Label, {8, 0, 568, 24}, ""},
-      {kLeftEdge, ControlKind::Label, {8, 8, 2, 200}, ""},
-      {kRightEdge, ControlKind::Label, {8, 8, 2, 200}, ""},
-      {kBottomLabel, ControlKind::Label, {-48, 373, 449, 16}, "淘宝淘实惠"},
-      {kCloseButton, ControlKind::PictureButton, {304, 0, 20, 17}, "×"},
-      {kMoreButton, ControlKind::PictureButton, {264, 8, 21, 17}, "▼"},
+      {kTitleLabel, ControlKind::Label, {8, 0, 568, 24}, "", {}, Align::LeftMiddle, kFrameColour, kFrameText},
+      {kLeftEdge, ControlKind::Label, {8, 8, 2, 200}, "", {}, Align::Left, kFrameColour},
+      {kRightEdge, ControlKind::Label, {8, 8, 2, 200}, "", {}, Align::Left, kFrameColour},
+      {kBottomLabel, ControlKind::Label, {-48, 373, 449, 16}, "淘宝淘实惠", {}, Align::Centre, kFrameColour, kFrameText},
+      {kCloseButton, ControlKind::PictureButton, {304, 0, 20, 17}, "×", {}, Align::Centre, kFrameColour, kFrameText},
+      {kMoreButton, ControlKind::PictureButton, {264, 8, 21, 17}, "▼", {}, Align::Centre, kFrameColour, kFrameText},
       {"分组框2", ControlKind::GroupBox, {17, 34, 306, 84}, ""},
-      {kDateCaption, ControlKind::Label, {16, 18, 50, 20}, kDefaultDateCaption, "分组框2"},
+      {kDateCaption, ControlKind::Label, {16, 18, 50, 20}, kDefaultDateCaption, "分组框2", Align::LeftMiddle},
       {kDateBox, ControlKind::DatePicker, {71, 18, 214, 20}, "", "分组框2"},
-      {kCycleCaption, ControlKind::Label, {16, 50, 50, 20}, kDefaultCycleCaption, "分组框2"},
+      {kCycleCaption, ControlKind::Label, {16, 50, 50, 20}, kDefaultCycleCaption, "分组框2", Align::LeftMiddle},
       {kCycleBox, ControlKind::Edit, {71, 50, 28, 20}, kDefaultCycle, "分组框2"},
-      {"标签2", ControlKind::Label, {119, 50, 16, 20}, "天", "分组框2"},
-      {"标签25", ControlKind::Label, {147, 50, 9, 20}, "|", "分组框2"},
-      {kPeriodCaption, ControlKind::Label, {170, 50, 50, 20}, kDefaultPeriodCaption, "分组框2"},
+      {"标签2", ControlKind::Label, {119, 50, 16, 20}, "天", "分组框2", Align::LeftMiddle},
+      {"标签25", ControlKind::Label, {147, 50, 9, 20}, "|", "分组框2", Align::LeftMiddle},
+      {kPeriodCaption, ControlKind::Label, {170, 50, 50, 20}, kDefaultPeriodCaption, "分组框2", Align::LeftMiddle},
       {kPeriodBox, ControlKind::Edit, {225, 50, 28, 20}, kDefaultPeriod, "分组框2"},
-      {"标签4", ControlKind::Label, {273, 50, 16, 20}, "天", "分组框2"},
+      {"标签4", ControlKind::Label, {273, 50, 16, 20}, "天", "分组框2", Align::LeftMiddle},
       {kComputeButton, ControlKind::Button, {130, 128, 80, 24}, "计算"},
       {"分组框1", ControlKind::GroupBox, {17, 161, 148, 172}, ""},
       {"分组框3", ControlKind::GroupBox, {175, 161, 148, 172}, ""},
-      {kLegendPeriod, ControlKind::Label, {19, 333, 60, 16}, "月经期"},
-      {kLegendSafe, ControlKind::Label, {99, 333, 60, 16}, "安全期"},
-      {kLegendOvulationDay, ControlKind::Label, {180, 333, 60, 16}, "排卵日"},
-      {kLegendOvulationPeriod, ControlKind::Label, {260, 333, 60, 16}, "排卵期"},
+      {kLegendPeriod, ControlKind::Label, {19, 333, 60, 16}, "月经期", {}, Align::Centre},
+      {kLegendSafe, ControlKind::Label, {99, 333, 60, 16}, "安全期", {}, Align::Centre},
+      {kLegendOvulationDay, ControlKind::Label, {180, 333, 60, 16}, "排卵日", {}, Align::Centre},
+      {kLegendOvulationPeriod, ControlKind::Label, {260, 333, 60, 16}, "排卵期", {}, Align::Centre},
   };
   // Both calendars: a weekday header row and 37 day cells each, named as the engine names them.
   static const char* const kWeekdays[7] = {"日", "一", "二", "三", "四", "五", "六"};
@@ -88,11 +92,11 @@ std::vector<ControlSpec> BuildControls() {
   for (int calendar = 1; calendar <= 2; ++calendar) {
     const char* group = calendar == 1 ? "分组框1" : "分组框3";
     for (int column = 0; column < 7; ++column) {
-      controls.push_back({names[next++], ControlKind::Label, {4 + 20 * column, 24, 20, 16}, kWeekdays[column], group});
+      controls.push_back({names[next++], ControlKind::Label, {4 + 20 * column, 24, 20, 16}, kWeekdays[column], group, Align::Centre});
     }
     for (int i = 0; i < kMonthGridCells; ++i) {
       const int row = i / 7, column = i % 7;
-      controls.push_back({names[next++], ControlKind::Label, {4 + 20 * column, 44 + 20 * row, 20, 16}, "_", group});
+      controls.push_back({names[next++], ControlKind::Label, {4 + 20 * column, 44 + 20 * row, 20, 16}, "_", group, Align::Centre});
     }
   }
   return controls;

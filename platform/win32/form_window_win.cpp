@@ -174,12 +174,14 @@ void FormWindow::CreateControls() {
       }
     }
     const wchar_t* className = L"STATIC";
-    DWORD style = WS_CHILD | WS_VISIBLE;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     DWORD exStyle = 0;
     switch (spec.kind) {
       case ControlKind::Label:
       case ControlKind::PictureButton:
-        style |= SS_NOTIFY | (spec.align == Align::Centre || spec.kind == ControlKind::PictureButton ? SS_CENTER : 0);
+        style |= SS_NOTIFY;
+        if (spec.align == Align::Centre || spec.kind == ControlKind::PictureButton) style |= SS_CENTER | SS_CENTERIMAGE;
+        if (spec.align == Align::LeftMiddle) style |= SS_CENTERIMAGE;
         break;
       case ControlKind::Edit:
         className = L"EDIT";
@@ -212,6 +214,9 @@ void FormWindow::CreateControls() {
       ::SendMessageW(control->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     }
     if (control->back != kFormColour) control->brush.reset(::CreateSolidBrush(ToColorRef(control->back)));
+    // Each control stacks above the ones before it: the close mark above the tip's label,
+    // the picture buttons above the title label, the calendar cells above their group box.
+    ::SetWindowPos(control->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     byName_.emplace(control->name, controls_.size());
     controls_.push_back(std::move(control));
   }
