@@ -144,12 +144,13 @@ Velorix::~Velorix() {
   }
 }
 
-HWND Velorix::WaitForDialog(const std::wstring& title, std::chrono::milliseconds timeout) {
+HWND Velorix::WaitForWindow(const std::function<bool(HWND)>& matches, bool visibleOnly,
+                            std::chrono::milliseconds timeout) {
   HWND found = nullptr;
   WaitFor(
       [&] {
-        for (HWND window : WindowsOf(Id(), true)) {
-          if (ClassOf(window) == L"#32770" && WindowText(window) == title) {
+        for (HWND window : WindowsOf(Id(), visibleOnly)) {
+          if (matches(window)) {
             found = window;
             return true;
           }
@@ -160,20 +161,13 @@ HWND Velorix::WaitForDialog(const std::wstring& title, std::chrono::milliseconds
   return found;
 }
 
+HWND Velorix::WaitForDialog(const std::wstring& title, std::chrono::milliseconds timeout) {
+  return WaitForWindow([&](HWND w) { return ClassOf(w) == L"#32770" && WindowText(w) == title; }, true, timeout);
+}
+
 HWND Velorix::WaitForForm(const std::wstring& caption, std::chrono::milliseconds timeout) {
-  HWND found = nullptr;
-  WaitFor(
-      [&] {
-        for (HWND window : WindowsOf(Id(), false)) {
-          if (ClassOf(window) == L"MirelleForm" && WindowText(window) == caption) {
-            found = window;
-            return true;
-          }
-        }
-        return false;
-      },
-      timeout);
-  return found;
+  return WaitForWindow([&](HWND w) { return ClassOf(w) == L"MirelleForm" && WindowText(w) == caption; }, false,
+                       timeout);
 }
 
 std::wstring Velorix::TakeNotice(const std::wstring& title) {

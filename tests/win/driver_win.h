@@ -48,6 +48,9 @@ class Velorix {
   Velorix& operator=(const Velorix&) = delete;
 
   DWORD Id() const { return info_.dwProcessId; }
+  // The first top-level window of the process that matches, waited for; nullptr on time-out.
+  HWND WaitForWindow(const std::function<bool(HWND)>& matches, bool visibleOnly,
+                     std::chrono::milliseconds timeout = std::chrono::seconds(10));
   // A dialog (#32770) of the process with this title, waited for.
   HWND WaitForDialog(const std::wstring& title, std::chrono::milliseconds timeout = std::chrono::seconds(10));
   // A top-level window of our form class with this caption.

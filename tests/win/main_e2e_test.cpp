@@ -60,14 +60,7 @@ class Session {
   NativePath Path() const { return win::NativeFromWide(folder_.File(L"mnconfig.ini")); }
 
   HWND WaitForMain() {
-    HWND found = nullptr;
-    WaitFor([&] {
-      for (HWND window : WindowsOf(app_->Id(), true)) {
-        if (ClassOf(window) == L"MirelleForm" && window != tip_) found = window;
-      }
-      return found != nullptr;
-    });
-    return found;
+    return app_->WaitForWindow([&](HWND w) { return ClassOf(w) == L"MirelleForm" && w != tip_; }, true);
   }
   HWND MainControl(std::string_view name) { return Control(main_, MainWindow::Form(), name); }
 
@@ -77,14 +70,8 @@ class Session {
     ChooseFromOpenMenu(steps);
   }
   bool ChooseFromOpenMenu(int steps) {
-    HWND menu = nullptr;
-    const bool opened = WaitFor([&] {
-      for (HWND window : WindowsOf(app_->Id(), true)) {
-        if (ClassOf(window) == L"#32768") menu = window;
-      }
-      return menu != nullptr;
-    });
-    if (!opened) return false;
+    const HWND menu = app_->WaitForWindow([](HWND w) { return ClassOf(w) == L"#32768"; }, true);
+    if (menu == nullptr) return false;
     for (int i = 0; i < steps; ++i) ::PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
     ::PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
     return WaitFor([&] { return !::IsWindowVisible(menu); });
