@@ -18,7 +18,7 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 bool FileExists(const std::wstring& path);
 
 // Polls until the predicate holds or the time runs out.
-bool WaitFor(const std::function<bool()>& predicate, std::chrono::milliseconds timeout = std::chrono::seconds(10));
+bool WaitFor(const std::function<bool()>& predicate, std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
 // A new empty folder under the temporary folder, removed with all its files at the end.
 class TempFolder {
@@ -50,18 +50,18 @@ class Velorix {
   DWORD Id() const { return info_.dwProcessId; }
   // The first top-level window of the process that matches, waited for; nullptr on time-out.
   HWND WaitForWindow(const std::function<bool(HWND)>& matches, bool visibleOnly,
-                     std::chrono::milliseconds timeout = std::chrono::seconds(10));
+                     std::chrono::milliseconds timeout = std::chrono::seconds(30));
   // A dialog (#32770) of the process with this title, waited for.
-  HWND WaitForDialog(const std::wstring& title, std::chrono::milliseconds timeout = std::chrono::seconds(10));
+  HWND WaitForDialog(const std::wstring& title, std::chrono::milliseconds timeout = std::chrono::seconds(30));
   // A top-level window of our form class with this caption.
-  HWND WaitForForm(const std::wstring& caption, std::chrono::milliseconds timeout = std::chrono::seconds(10));
+  HWND WaitForForm(const std::wstring& caption, std::chrono::milliseconds timeout = std::chrono::seconds(30));
   // The notice box currently shown: its text; closes it with OK.
   std::wstring TakeNotice(const std::wstring& title);
   // Answers the password dialog with the given title.
   void AnswerPassword(const std::wstring& title, const std::wstring& password);
   void CancelPassword(const std::wstring& title);
   // Waits for the end of the process; its exit code, or STILL_ACTIVE on time-out.
-  DWORD WaitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(10));
+  DWORD WaitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(30));
   // Finds a child control of a window by its text.
   static HWND ChildWithText(HWND parent, const std::wstring& text);
 

@@ -111,7 +111,9 @@ TEST(MainE2E, StoredInputsGiveTheCentredWindowAndBothCalendars) {
     const HWND cell = s.MainControl(CellName(1, i));
     const bool inMonth = i >= offset && i < offset + days;
     EXPECT_EQ(::IsWindowVisible(cell) != FALSE, inMonth) << i;
-    if (inMonth) EXPECT_EQ(WindowText(cell), std::to_wstring(i - offset + 1)) << i;
+    if (inMonth) {
+      EXPECT_EQ(WindowText(cell), std::to_wstring(i - offset + 1)) << i;
+    }
   }
   EXPECT_EQ(WindowText(s.MainControl("分组框1")), std::to_wstring(month) + L"月");
   EXPECT_EQ(WindowText(s.MainControl("分组框3")), std::to_wstring(MonthOf(AddMonths(start, 1))) + L"月");
