@@ -82,8 +82,8 @@ std::string CellName(int calendar, int index) {
 }
 
 // Cells before the first day are hidden but keep whatever caption they had; the numbering runs on
-// past the month's end in cells that are then hidden. Every cell, hidden or not, is coloured from
-// its caption.
+// past the month's end in cells that are then hidden. Every cell, hidden or not, gets the colour
+// DayColour gives for its caption.
 void LayoutMonthGrid(CycleView& view, int calendar, int32_t year, int32_t month, const PhaseTables& tables,
                      const PhaseColours& colours) {
   const NameTable& names = NamesOf(calendar);
@@ -94,18 +94,21 @@ void LayoutMonthGrid(CycleView& view, int calendar, int32_t year, int32_t month,
   const int offset = WeekdayOf(first) - 1;  // 0 (Sunday) .. 6 (Saturday)
   for (int i = 0; i < offset; ++i) view.SetCellVisible(names[i], false);
 
-  std::array<std::string, kMonthGridCells> captions;
-  for (int i = offset; i < kMonthGridCells; ++i) {
-    captions[i] = std::to_string(i - offset + 1);
-    view.SetCellCaption(names[i], captions[i]);
-  }
+  for (int i = offset; i < kMonthGridCells; ++i) view.SetCellCaption(names[i], std::to_string(i - offset + 1));
 
   const int days = DaysInMonth(year, month);
   for (int i = offset + days; i < kMonthGridCells; ++i) view.SetCellVisible(names[i], false);
 
-  for (int i = 0; i < kMonthGridCells; ++i) {
-    const std::string caption = i < offset ? view.CellCaption(names[i]) : captions[i];
-    view.SetCellColour(names[i], CaptionColour(monthText, caption, tables, colours));
+  // Hidden cells before the first day are coloured from the captions they kept. The other cells
+  // carry the numbers just written: caption k names day k of the month, and a number past the
+  // month's end names no day (the lowest date), as reading the caption back would give.
+  for (int i = 0; i < offset; ++i) {
+    view.SetCellColour(names[i], CaptionColour(monthText, view.CellCaption(names[i]), tables, colours));
+  }
+  for (int i = offset; i < kMonthGridCells; ++i) {
+    const int day = i - offset + 1;
+    const DateValue date = day <= days ? AddDays(first, day - 1) : kMinDateValue;
+    view.SetCellColour(names[i], ColourOfPhase(PhaseOfDay(tables, date), colours));
   }
 }
 

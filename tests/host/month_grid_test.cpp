@@ -152,6 +152,29 @@ TEST(MonthGrid, HiddenLeadingCellsAreColouredFromTheirOldCaptions) {
   EXPECT_EQ(view.Cell(2, 2).colour, kNeutralCellColour);
 }
 
+// Every cell, hidden or not, carries the colour DayColour gives for its caption, over the months
+// around a computed cycle and with leftover captions in the leading cells.
+TEST(MonthGrid, EachCellHasTheColourOfItsCaption) {
+  FakeCycleView view;
+  view.start = OleDay(2011, 12, 20);
+  PhaseTables t;
+  ComputeCycle(view, FixedClock(OleDay(2011, 12, 25)), kColours, t);
+  ASSERT_TRUE(view.notices.empty());
+  for (int calendar : {1, 2}) {
+    for (int i = 0; i < 6; ++i) view.Cell(calendar, i).caption = std::to_string(20 + i);  // leftovers
+    for (int m = 0; m < 8; ++m) {
+      const int year = m < 2 ? 2011 : 2012;
+      const int month = m < 2 ? 11 + m : m - 1;
+      LayoutMonthGrid(view, calendar, year, month, t, kColours);
+      for (int i = 0; i < kMonthGridCells; ++i) {
+        const engine_fakes::FakeCell& cell = view.Cell(calendar, i);
+        EXPECT_EQ(cell.colour, DayColour(year, month, cell.caption, t, kColours))
+            << year << "-" << month << " calendar " << calendar << " cell " << i;
+      }
+    }
+  }
+}
+
 TEST(MonthGrid, DayColourOfOneCaption) {
   FakeCycleView view;
   PhaseTables t;
