@@ -340,17 +340,12 @@ DateValue FormWindow::DateOf(std::string_view control) const {
 }
 
 void FormWindow::SetDate(std::string_view control, DateValue date) {
+  // The date picker holds 1753-01-01 .. 9999-12-31: an earlier date (such as the lowest date that
+  // an unreadable stored text gives) shows as its first day, so the computation still rejects it.
+  static const DateValue kPickerFirstDay = DateFromText("1753年1月1日");
   if (const HWND hwnd = ControlHandle(control)) {
-    SYSTEMTIME time = SystemTimeOf(date);
-    // A date outside the picker's range leaves it at the nearest date it can show.
-    if (::SendMessageW(hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time)) == 0) {
-      SYSTEMTIME range[2] = {};
-      const DWORD limits = static_cast<DWORD>(::SendMessageW(hwnd, DTM_GETRANGE, 0, reinterpret_cast<LPARAM>(range)));
-      const int which = time.wYear < 2000 ? 0 : 1;
-      if (limits & (which == 0 ? GDTR_MIN : GDTR_MAX)) {
-        ::SendMessageW(hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&range[which]));
-      }
-    }
+    SYSTEMTIME time = SystemTimeOf(DateBefore(date, kPickerFirstDay) ? kPickerFirstDay : date);
+    ::SendMessageW(hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
   }
 }
 

@@ -189,6 +189,21 @@ TEST(MainE2E, ExitEndsWithCodeZeroAndSavesTypedInputs) {
   EXPECT_EQ(s.Read("period"), "31");
 }
 
+TEST(MainE2E, UnreadableStoredDateIsRejectedByTheComputation) {
+  TempFolder folder;
+  win::Win32Profile profile;
+  ConfigStore store(profile);
+  const NativePath path = win::NativeFromWide(folder.File(L"mnconfig.ini"));
+  store.WriteSetting(path, "general", "pw", "pw");
+  store.WriteSetting(path, "general", "lastdate", std::string(20000, '9'));
+  Velorix app(folder);
+  app.AnswerPassword(kLoginTitle, L"pw");
+  EXPECT_EQ(app.TakeNotice(kNoticeTitle), L"按您设置的平均月经周期推算，您设置的上次行经日期有误，请重新设置。");
+  const HWND tip = app.WaitForForm(kTipCaption);
+  ASSERT_NE(tip, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return Velorix::ChildWithText(tip, L"今日处于：请先设置") != nullptr; }));
+}
+
 class BrowserE2E : public ::testing::Test {
  protected:
   static constexpr wchar_t kClients[] = L"SOFTWARE\\Clients\\StartMenuInternet";
