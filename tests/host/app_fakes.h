@@ -131,7 +131,10 @@ class FakeWindow final : public WindowPort {
 
 class FakeDesktop final : public Desktop {
  public:
-  void ShowNotice(const std::string& text) override { notices.push_back(text); }
+  void ShowNotice(const std::string& text) override {
+    notices.push_back(text);
+    writesAtNotice.push_back(profile != nullptr ? profile->log.size() : 0);
+  }
   void ShowMessage(const std::string& title, const std::string& text) override {
     messages.push_back(title + "|" + text);
   }
@@ -183,6 +186,7 @@ class FakeDesktop final : public Desktop {
   Point cursor{1200, 1000};
   std::deque<std::optional<std::string>> passwords;  // nullopt = Cancel
   std::vector<std::string> notices;
+  std::vector<size_t> writesAtNotice;  // how many INI writes had happened when each notice showed
   std::vector<std::string> messages;
   std::vector<std::string> passwordPrompts;
   std::vector<std::unique_ptr<FakeWindow>> windows;

@@ -110,6 +110,7 @@ TEST(MainWindowCompute, RunsComputeSaveTodayThenTheTip) {
   // The check's notice came first, then the inputs were stored all the same.
   EXPECT_EQ(h.desktop.notices.back(),
             "　　月经周期一般为26-35天。\r\n　　您的月经周期不在此范围，无法应用本程序为您计算，请注意调理。");
+  EXPECT_EQ(h.desktop.writesAtNotice.back(), 0u);
   EXPECT_EQ(h.Stored("period"), "40");
   EXPECT_EQ(h.profile.log.size(), 3u);
   // The earlier tables still cover today, so the tip keeps telling today's phase.
