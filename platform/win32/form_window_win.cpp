@@ -163,11 +163,11 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void FormWindow::CreateControls() {
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  for (const ControlSpec& spec : form_.controls) {
-    Rect place = spec.place;
-    if (!spec.group.empty()) {
+  for (const ControlSpec& design : form_.controls) {
+    Rect place = design.place;
+    if (!design.group.empty()) {
       for (const ControlSpec& group : form_.controls) {
-        if (group.name == spec.group) {
+        if (group.name == design.group) {
           place.left += group.place.left;
           place.top += group.place.top;
         }
@@ -176,12 +176,12 @@ void FormWindow::CreateControls() {
     const wchar_t* className = L"STATIC";
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     DWORD exStyle = 0;
-    switch (spec.kind) {
+    switch (design.kind) {
       case ControlKind::Label:
       case ControlKind::PictureButton:
         style |= SS_NOTIFY;
-        if (spec.align == Align::Centre || spec.kind == ControlKind::PictureButton) style |= SS_CENTER | SS_CENTERIMAGE;
-        if (spec.align == Align::LeftMiddle) style |= SS_CENTERIMAGE;
+        if (design.align == Align::Centre || design.kind == ControlKind::PictureButton) style |= SS_CENTER | SS_CENTERIMAGE;
+        if (design.align == Align::LeftMiddle) style |= SS_CENTERIMAGE;
         break;
       case ControlKind::Edit:
         className = L"EDIT";
@@ -202,12 +202,12 @@ void FormWindow::CreateControls() {
         break;
     }
     auto control = std::make_unique<Control>();
-    control->name = std::string(spec.name);
-    control->kind = spec.kind;
-    control->back = spec.back;
-    control->fore = spec.fore;
+    control->name = std::string(design.name);
+    control->kind = design.kind;
+    control->back = design.back;
+    control->fore = design.fore;
     const int id = kFirstControlId + static_cast<int>(controls_.size());
-    control->hwnd = ::CreateWindowExW(exStyle, className, Wide(std::string(spec.text)).c_str(), style, place.left,
+    control->hwnd = ::CreateWindowExW(exStyle, className, Wide(std::string(design.text)).c_str(), style, place.left,
                                       place.top, place.width, place.height, hwnd_,
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     if (control->hwnd != nullptr && font_ != nullptr) {
@@ -370,14 +370,14 @@ void FormWindow::PopupMenu(std::string_view menu, Point at, MenuAnchor anchor) {
   size_t menuIndex = 0;
   while (menuIndex < form_.menus.size() && form_.menus[menuIndex].name != menu) ++menuIndex;
   if (menuIndex == form_.menus.size()) return;
-  const MenuSpec& spec = form_.menus[menuIndex];
+  const MenuSpec& design = form_.menus[menuIndex];
   UniqueMenu popup(::CreatePopupMenu());
-  for (size_t i = 0; i < spec.items.size(); ++i) {
-    if (spec.items[i] == "-") {
+  for (size_t i = 0; i < design.items.size(); ++i) {
+    if (design.items[i] == "-") {
       ::AppendMenuW(popup.get(), MF_SEPARATOR, 0, nullptr);
     } else {
       const UINT command = kFirstMenuCommand + static_cast<UINT>(menuIndex * kMenuCommandStride + i);
-      ::AppendMenuW(popup.get(), MF_STRING, command, Wide(std::string(spec.items[i])).c_str());
+      ::AppendMenuW(popup.get(), MF_STRING, command, Wide(std::string(design.items[i])).c_str());
     }
   }
   // Without the foreground the menu would not close when the user clicks elsewhere.
