@@ -193,15 +193,15 @@ class FakeDesktop final : public Desktop {
   bool ended = false;
 };
 
-inline FakeWindow::FakeWindow(FakeDesktop& owner, const FormSpec& spec, FormHandler& events)
-    : desktop(owner), form(spec), handler(events) {
-  controls[""] = FakeControl{ControlKind::Label, std::string(spec.caption), kFormColour, false,
-                             Rect{(owner.screen.width - spec.designSize.width) / 2,
-                                  (owner.screen.height - spec.designSize.height) / 2, spec.designSize.width,
-                                  spec.designSize.height}};
-  for (const ControlSpec& control : spec.controls) {
+inline FakeWindow::FakeWindow(FakeDesktop& owner, const FormSpec& design, FormHandler& events)
+    : desktop(owner), form(design), handler(events) {
+  controls[""] = FakeControl{ControlKind::Label, std::string(design.caption), kFormColour, false,
+                             Rect{(owner.screen.width - design.designSize.width) / 2,
+                                  (owner.screen.height - design.designSize.height) / 2, design.designSize.width,
+                                  design.designSize.height}};
+  for (const ControlSpec& control : design.controls) {
     Rect place = control.place;
-    for (const ControlSpec& group : spec.controls) {
+    for (const ControlSpec& group : design.controls) {
       if (!control.group.empty() && group.name == control.group) {
         place.left += group.place.left;
         place.top += group.place.top;
