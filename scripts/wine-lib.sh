@@ -28,6 +28,7 @@ wine_up() {
     echo $! >> "$MIRELLE_WINE_STATE/pids"
   fi
   echo "export DISPLAY=$DISPLAY" > "$MIRELLE_WINE_STATE/env"
+  mkdir -p "$WINEPREFIX"
   wineserver -p
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot --init >/dev/null 2>&1 || true
