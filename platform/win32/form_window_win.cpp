@@ -52,6 +52,18 @@ DateValue DateValueOf(const SYSTEMTIME& time) {
 
 }  // namespace
 
+UniqueIcon IconFromImage(const IconImage& image) {
+  constexpr DWORD kImageOffset = 22;  // past the file header and the one directory entry
+  return UniqueIcon(::CreateIconFromResourceEx(const_cast<BYTE*>(image.data() + kImageOffset),
+                                               static_cast<DWORD>(image.size() - kImageOffset), TRUE, 0x00030000, 16,
+                                               16, LR_DEFAULTCOLOR));
+}
+
+HICON ProgramIcon() {
+  static const UniqueIcon icon = IconFromImage(PhaseIconImage(PhaseIcon::NotSet));
+  return icon.get();
+}
+
 FormWindow::FormWindow(const FormSpec& form, FormHandler& handler, HFONT font)
     : form_(form), handler_(handler), font_(font) {}
 
@@ -63,7 +75,7 @@ FormWindow* FormWindow::Create(const FormSpec& form, FormHandler& handler, HFONT
     wc.lpfnWndProc = &FormWindow::WindowProc;
     wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.hIcon = ::LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+    wc.hIcon = ProgramIcon();
     wc.lpszClassName = kFormClass;
     return ::RegisterClassExW(&wc) != 0;
   }();
@@ -411,10 +423,7 @@ void FormWindow::SetTrayIcon(const IconImage* image, const std::string& tip) {
     trayIcon_.reset();
     return;
   }
-  constexpr DWORD kImageOffset = 22;
-  trayIcon_.reset(::CreateIconFromResourceEx(const_cast<BYTE*>(image->data() + kImageOffset),
-                                             static_cast<DWORD>(image->size() - kImageOffset), TRUE, 0x00030000,
-                                             16, 16, LR_DEFAULTCOLOR));
+  trayIcon_ = IconFromImage(*image);
   trayTip_ = Wide(CutGbk(tip, kTrayTipBytes));
   AddTrayIcon();
 }

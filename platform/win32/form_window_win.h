@@ -17,6 +17,11 @@ namespace mirelle::win {
 inline constexpr UINT WMAPP_TRAY = WM_APP + 1;
 inline constexpr UINT kTrayIconId = 1;
 
+// An icon from the bytes of an ICO file holding one 16x16 image.
+UniqueIcon IconFromImage(const IconImage& image);
+// The program's own icon (the "M" of its tray pictures), for its windows and dialogs.
+HICON ProgramIcon();
+
 class FormWindow final : public WindowPort {
  public:
   // Creates the window (hidden) and its controls and runs handler.OnCreate inside WM_CREATE.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/desktop_win.h"
+#include "platform/win32/form_window_win.h"
 
 namespace mirelle::win {
 namespace {
@@ -66,6 +67,7 @@ INT_PTR CALLBACK PasswordDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
       ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
       const auto* state = reinterpret_cast<DialogState*>(lParam);
       ::SetDlgItemTextW(dialog, kPromptId, state->prompt->c_str());
+      ::SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon()));
       ::SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
       ::SetForegroundWindow(dialog);
       ::SetFocus(::GetDlgItem(dialog, kPasswordId));
@@ -120,11 +122,12 @@ class ThreadWindowsDisabled {
 }  // namespace
 
 std::optional<std::wstring> ShowPasswordDialog(const std::wstring& title, const std::wstring& prompt) {
-  DialogTemplate form(title, DS_SETFONT | DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 210, 92, 4);
-  form.Item(L"STATIC", L"", SS_LEFT, 7, 7, 196, 44, kPromptId);
-  form.Item(L"EDIT", L"", ES_PASSWORD | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 54, 196, 13, kPasswordId);
-  form.Item(L"BUTTON", L"确定", BS_DEFPUSHBUTTON | WS_TABSTOP, 99, 72, 50, 14, IDOK);
-  form.Item(L"BUTTON", L"取消", BS_PUSHBUTTON | WS_TABSTOP, 153, 72, 50, 14, IDCANCEL);
+  // Room for a prompt of three lines (the first-run prompt), then the field and the buttons.
+  DialogTemplate form(title, DS_SETFONT | DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 210, 82, 4);
+  form.Item(L"STATIC", L"", SS_LEFT, 7, 7, 196, 30, kPromptId);
+  form.Item(L"EDIT", L"", ES_PASSWORD | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 42, 196, 13, kPasswordId);
+  form.Item(L"BUTTON", L"确定", BS_DEFPUSHBUTTON | WS_TABSTOP, 99, 61, 50, 14, IDOK);
+  form.Item(L"BUTTON", L"取消", BS_PUSHBUTTON | WS_TABSTOP, 153, 61, 50, 14, IDCANCEL);
 
   DialogState state{&prompt, std::nullopt};
   ThreadWindowsDisabled modal;
