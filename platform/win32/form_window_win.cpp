@@ -317,7 +317,9 @@ void FormWindow::SetBackColour(std::string_view control, uint32_t colour) {
 
 void FormWindow::SetVisible(std::string_view control, bool visible) {
   if (const HWND hwnd = ControlHandle(control)) {
-    ::ShowWindow(hwnd, visible ? (control.empty() ? SW_SHOWNOACTIVATE : SW_SHOW) : SW_HIDE);
+    // A window with a taskbar button comes forward and takes the keyboard; the tip does not.
+    const bool quiet = control.empty() && !form_.taskbarButton;
+    ::ShowWindow(hwnd, visible ? (quiet ? SW_SHOWNOACTIVATE : SW_SHOW) : SW_HIDE);
   }
 }
 

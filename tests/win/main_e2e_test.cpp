@@ -189,6 +189,16 @@ TEST(MainE2E, ExitEndsWithCodeZeroAndSavesTypedInputs) {
   EXPECT_EQ(s.Read("period"), "31");
 }
 
+TEST(MainE2E, EscapeClosesTheActiveMainWindowWhichSavesItsInputs) {
+  Session s("pw", "28", "5", DateToText(Today()));
+  ::SendMessageW(s.MainControl("行经"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"4"));
+  const HWND main = s.main_;
+  ::PostMessageW(s.MainControl("周期"), WM_KEYDOWN, VK_ESCAPE, 0);
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindow(main); }));
+  EXPECT_EQ(s.Read("last"), "4");
+  EXPECT_TRUE(::IsWindow(s.tip_));  // the program lives on in the tray
+}
+
 TEST(MainE2E, UnreadableStoredDateIsRejectedByTheComputation) {
   TempFolder folder;
   win::Win32Profile profile;
