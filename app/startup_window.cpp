@@ -141,10 +141,6 @@ void StartupWindow::RemoveTrayIcon() {
   if (window_ != nullptr) window_->SetTrayIcon(nullptr, {});
 }
 
-void StartupWindow::BringToFront() {
-  if (window_ != nullptr) window_->BringToFront();
-}
-
 void StartupWindow::PopupTrayMenu(Point at) {
   if (window_ == nullptr) return;
   window_->BringToFront();

@@ -35,14 +35,12 @@ class StartupWindow final : public FormHandler, public TrayIconSink {
   static const FormSpec& Form();
 
   void SetTrayMenu(TrayMenu& menu) { trayMenu_ = &menu; }
-  bool Exists() const { return window_ != nullptr; }
 
   // The label and visibility of the tip; nothing happens once the window is destroyed.
   void ShowStatus(const std::string& text);
   void Show();
   void SetTrayIcon(const IconImage& image, const std::string& tip) override;
   void RemoveTrayIcon();
-  void BringToFront();
   void PopupTrayMenu(Point at);
   void PlaceAtBottomRight();
 

@@ -27,7 +27,6 @@ class MainWindow final : public FormHandler, public CycleView, public MainWindow
   // MainWindowLoader: at most one main window exists; every destruction saves the inputs.
   void Load() override;
   void DestroyIfOpen() override;
-  bool IsOpen() const { return window_ != nullptr; }
 
   void SaveInputs();
 

@@ -28,7 +28,6 @@ class Win32Desktop final : public Desktop {
 
   // Runs the message loop until the program ends; returns the exit code.
   int RunMessageLoop();
-  bool Ending() const { return ending_; }
 
  private:
   UniqueFont font_;
