@@ -34,9 +34,8 @@ std::string BrowserCommandLine(const std::string& command, const std::string& ad
 class PageOpener {
  public:
   PageOpener(BrowserPort& browser, Desktop& desktop) : browser_(browser), desktop_(desktop) {}
-  virtual ~PageOpener() = default;
   // Returns whether the address was accepted (opened, or put on the clipboard).
-  virtual bool Open(const std::string& address);
+  bool Open(const std::string& address);
 
  private:
   BrowserPort& browser_;
