@@ -80,14 +80,16 @@ std::vector<ControlSpec> BuildControls() {
   };
   // Both calendars: a weekday header row and 37 day cells each, named as the engine names them.
   static const char* const kWeekdays[7] = {"日", "一", "二", "三", "四", "五", "六"};
-  static std::vector<std::string> names;  // the names must outlive the form's string_views
-  names.clear();
-  names.reserve(2 * (7 + kMonthGridCells));
-  for (int calendar = 1; calendar <= 2; ++calendar) {
-    const std::string suffix = calendar == 1 ? "" : "b";
-    for (int column = 0; column < 7; ++column) names.push_back("表头" + std::to_string(column + 1) + suffix);
-    for (int i = 0; i < kMonthGridCells; ++i) names.push_back(CellName(calendar, i));
-  }
+  // Built once and kept for the program's life: the form's string_views point into it.
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> list;
+    for (int calendar = 1; calendar <= 2; ++calendar) {
+      const std::string suffix = calendar == 1 ? "" : "b";
+      for (int column = 0; column < 7; ++column) list.push_back("表头" + std::to_string(column + 1) + suffix);
+      for (int i = 0; i < kMonthGridCells; ++i) list.push_back(CellName(calendar, i));
+    }
+    return list;
+  }();
   size_t next = 0;
   for (int calendar = 1; calendar <= 2; ++calendar) {
     const char* group = calendar == 1 ? "分组框1" : "分组框3";

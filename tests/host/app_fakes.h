@@ -14,6 +14,7 @@
 #include "app/hex_codec.h"
 #include "app/window_port.h"
 #include "engine/date_value.h"
+#include "host/fake_cycle_view.h"
 #include "web/page_opener.h"
 
 namespace mirelle::fakes {
@@ -216,12 +217,8 @@ inline void FakeWindow::Destroy() {
   desktop.Forget(this);  // deletes this
 }
 
-class FixedClock final : public Clock {
- public:
-  explicit FixedClock(DateValue value) : now(value) {}
-  DateValue Now() const override { return now; }
-  DateValue now;
-};
+// The engine tests' fixed clock serves here too.
+using engine_fakes::FixedClock;
 
 class FakeRandom final : public RandomSource {
  public:
